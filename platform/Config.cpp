@@ -3,6 +3,8 @@
 #include "FileSystem.h"
 #include "ProfileFile.h"
 
+#include <optional>
+
 namespace platform {
 namespace {
 
@@ -22,9 +24,22 @@ std::string WithoutTrailingSlash(std::string url) {
 
 }  // namespace
 
-const Config& Config::Instance() {
-    static const Config config(ExecutableFolder() + kFileName);
+namespace {
+std::optional<Config>& Current() {
+    static std::optional<Config> config;
     return config;
+}
+}  // namespace
+
+const Config& Config::Instance() {
+    auto& config = Current();
+    if (!config)
+        config.emplace(ExecutableFolder() + kFileName);
+    return *config;
+}
+
+void Config::ReplaceForTesting(const Config& config) {
+    Current() = config;
 }
 
 Config::Config(std::string_view profilePath)

@@ -13,6 +13,8 @@ public:
 
     // The program's configuration, loaded on first use.
     static const Config& Instance();
+    // Lets a test run the program's code against its own servers and folders.
+    static void ReplaceForTesting(const Config& config);
 
     // Values from the given profile file (missing keys keep their defaults).
     explicit Config(std::string_view profilePath);
