@@ -1,5 +1,6 @@
 #include "SkinDLL.h"
 
+#include "SkinEngine.h"
 #include "SkinState.h"
 
 #include <QTreeWidget>
@@ -8,22 +9,25 @@ namespace {
 std::string Text(const char* s) { return s ? std::string(s) : std::string(); }
 }  // namespace
 
-int SkinDLL_LoadSkinResourceFromFolder(const char* folder, const char* /*password*/) {
+int SkinDLL_LoadSkinResourceFromFolder(const char* folder, const char* password) {
     SkinState::Instance().AddFolder(Text(folder));
-    return 1;
+    return SkinEngine::Instance().LoadPackage(Text(folder), Text(password)) ? 1 : 0;
 }
 
 int SkinDLL_Menu_EnableSkin(int enable) {
+    SkinEngine::Instance().EnableHook(enable != 0);  // menus are skinned as they appear
     SkinState::Instance().SetMenusSkinned(enable != 0);
     return 1;
 }
 
 int SkinDLL_EnableHookSkin(int enable) {
     SkinState::Instance().SetHookEnabled(enable != 0);
+    SkinEngine::Instance().EnableHook(enable != 0);
     return 1;
 }
 
 int SkinDLL_SetHSB(int hue, int saturation, int brightness) {
+    SkinEngine::Instance();  // sees the change
     SkinState::Instance().SetHsb({hue, saturation, brightness});
     return 1;
 }
@@ -32,6 +36,7 @@ int SkinDLL_SubclassWindow(QWidget* window, const char* element) {
     if (!window)
         return 0;
     SkinState::Instance().Bind(window, Text(element));
+    SkinEngine::Instance().Attach(window);
     return 1;
 }
 

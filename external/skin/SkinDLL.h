@@ -8,7 +8,13 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // Sent by the engine to a skinned window when a clickable drawn item is
-// clicked; lParam points to the item's NUL-terminated name.
+// clicked; lParam points to the item's NUL-terminated name. Here the message
+// is the signal SkinState::ItemClicked(window, name), emitted on the GUI
+// thread on the release of the left button over the item it went down on.
+// Which drawn items are clickable is the element's (its package marks them);
+// "changeskin" has the page items "radiobtn.color", "radiobtn.texture",
+// "radiobtn.theme", the swatches "item.color.11" … "item.color.88",
+// "item.texture.11" … "item.texture.99" and "item.theme.11" … "item.theme.44".
 inline constexpr unsigned WM_SKIN_ITEM_CLICK = 6324;
 
 int SkinDLL_LoadSkinResourceFromFolder(const char* folder, const char* password);

@@ -54,12 +54,6 @@ std::optional<bool> SkinState::EventSubItemVisible(const QWidget* window,
     return it == skin->eventVisible.end() ? std::nullopt : std::optional(it->second);
 }
 
-namespace {
-// Item data roles well clear of any the program itself uses.
-constexpr int kItemElementRole = Qt::UserRole + 0x5E1;
-constexpr int kItemValuesRole = Qt::UserRole + 0x5E2;
-}  // namespace
-
 std::optional<std::string> SkinState::ItemElementOf(const QTreeWidgetItem* item) {
     const QVariant element = item->data(0, kItemElementRole);
     if (!element.isValid())

@@ -26,7 +26,7 @@ class SkinState : public QObject {
 public:
     static SkinState& Instance();
 
-    // Packages loaded, in order, with their folders as given.
+    // Packages asked for, in order, with their folders as given (loaded or not).
     const std::vector<std::string>& LoadedFolders() const { return m_folders; }
     bool MenusSkinned() const { return m_menusSkinned; }
     bool HookEnabled() const { return m_hookEnabled; }
@@ -37,6 +37,10 @@ public:
     std::optional<bool> SubItemVisible(const QWidget* window, const std::string& item) const;
     std::optional<bool> EventSubItemVisible(const QWidget* window, const std::string& eventItem,
                                             const std::string& subItem) const;
+    // Item data roles (column 0) holding a tree item's element and sub-item
+    // values; well clear of any role the program itself uses.
+    static constexpr int kItemElementRole = Qt::UserRole + 0x5E1;
+    static constexpr int kItemValuesRole = Qt::UserRole + 0x5E2;
     static std::optional<std::string> ItemElementOf(const QTreeWidgetItem* item);
     static std::optional<std::string> ItemSubValue(const QTreeWidgetItem* item,
                                                    const std::string& subItem);
@@ -58,6 +62,9 @@ public:
 signals:
     // A window's (or a tree's) skin data changed; nullptr: every window (colours).
     void Changed(QWidget* window);
+    // The engine's item-click message (WM_SKIN_ITEM_CLICK, 6324): a clickable
+    // drawn sub-item `name` of the skinned `window` was clicked.
+    void ItemClicked(QWidget* window, const std::string& name);
 
 private:
     SkinState() = default;
