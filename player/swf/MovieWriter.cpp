@@ -131,24 +131,24 @@ Bytes MovieClass()
 
 }  // namespace
 
-Bytes WriteMovie(const MovieSpec& spec)
+Bytes WriteMovie(const MovieOptions& options)
 {
-    const int frames = std::clamp(spec.frameCount, 1, 65535);
-    const int width = std::clamp(spec.stageWidth, 1, 8191);
-    const int height = std::clamp(spec.stageHeight, 1, 8191);
-    const bool as3 = spec.script == Script::As3;
+    const int frames = std::clamp(options.frameCount, 1, 65535);
+    const int width = std::clamp(options.stageWidth, 1, 8191);
+    const int height = std::clamp(options.stageHeight, 1, 8191);
+    const bool as3 = options.script == Script::As3;
     const std::int32_t side = std::max(1, std::min(width, height) / 4) * 20;
     const std::int32_t travel = std::max(0, width * 20 - side);
 
     TagStream tags;
     tags.Tag(detail::kFileAttributes, detail::FileAttributesBody(as3));
-    tags.Tag(detail::kSetBackgroundColor, detail::BackgroundBody(spec.backgroundRgb));
+    tags.Tag(detail::kSetBackgroundColor, detail::BackgroundBody(options.backgroundRgb));
     if (as3) {
         tags.Tag(detail::kDoAbc, MovieClass());
         tags.Tag(detail::kSymbolClass, detail::SymbolClassBody("LaloraMovie"));
     }
     tags.Tag(detail::kDefineShape, SquareShape(side));
-    if (spec.withSound) {
+    if (options.withSound) {
         tags.Tag(detail::kDefineSound, Tone());
         tags.Tag(detail::kStartSound, StartTone());
     }
@@ -163,8 +163,8 @@ Bytes WriteMovie(const MovieSpec& spec)
     }
     tags.Tag(detail::kEnd);
 
-    const detail::Frame frame{width, height, spec.frameRate, frames};
-    return detail::AssembleMovie(as3 ? kAs3Version : kAs2Version, frame, tags, spec.compressed);
+    const detail::Frame frame{width, height, options.frameRate, frames};
+    return detail::AssembleMovie(as3 ? kAs3Version : kAs2Version, frame, tags, options.compressed);
 }
 
 }  // namespace swf

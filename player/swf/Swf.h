@@ -32,7 +32,7 @@ bool HasMovieSignature(const std::uint8_t* data, std::size_t size);
 
 enum class Script { As2, As3 };
 
-struct MovieSpec {
+struct MovieOptions {
     int frameCount = 60;
     double frameRate = 12;
     int stageWidth = 320;
@@ -50,7 +50,7 @@ struct MovieSpec {
 // carry a document class (a plain MovieClip); the sound is a quarter-second
 // event tone started on the first frame. Values are clamped to what the format
 // holds (1..65535 frames, 1..8191 pixels).
-Bytes WriteMovie(const MovieSpec& spec);
+Bytes WriteMovie(const MovieOptions& options);
 
 // A bridge movie with the title's stage, rate and background that loads the
 // title from `titleUrl` and registers the ExternalInterface callbacks

@@ -30,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kPlayTime = 5s;
 
 struct Movie {
-    swf::MovieSpec format;
+    swf::MovieOptions format;
     std::string path;
 };
 

@@ -69,7 +69,7 @@ protected:
         return m_flash->CreateControl(&m_host, QRect(0, 0, 400, 300), 1000);
     }
 
-    std::string WriteMovie(const std::string& gbkName, swf::MovieSpec format) {
+    std::string WriteMovie(const std::string& gbkName, swf::MovieOptions format) {
         const swf::Bytes bytes = swf::WriteMovie(format);
         const auto path = m_dir.Path() / platform::FsPath(gbkName);
         testsupport::WriteFile(path, std::string(bytes.begin(), bytes.end()));
@@ -114,7 +114,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(CreateControl()); }
 
     std::string Movie(const std::string& gbkName, int frames) {
-        swf::MovieSpec format;
+        swf::MovieOptions format;
         format.frameCount = frames;
         format.script = GetParam();
         return WriteMovie(gbkName, format);
@@ -162,7 +162,7 @@ TEST_P(FlashPlayback, ASecondMovieReplacesTheFirst) {
 }
 
 TEST_P(FlashPlayback, ThePictureMovesAndAPauseFreezesIt) {
-    swf::MovieSpec format;
+    swf::MovieOptions format;
     format.script = GetParam();
     format.withSound = true;
     ASSERT_TRUE(LoadAndWait(WriteMovie("picture.swf", format), format.frameCount));
@@ -197,7 +197,7 @@ class FlashFailures : public FlashFixture, public ::testing::Test {};
 
 TEST_F(FlashFailures, AnUnreadableFileLeavesTheFrameCountUnknown) {
     ASSERT_TRUE(CreateControl());
-    const std::string good = WriteMovie("good.swf", swf::MovieSpec{});
+    const std::string good = WriteMovie("good.swf", swf::MovieOptions{});
     struct Case {
         const char* name;
         std::string bytes;
@@ -228,7 +228,7 @@ TEST_F(FlashFailures, AnUnreadableFileLeavesTheFrameCountUnknown) {
 
 TEST_F(FlashFailures, ABusyPageMakesCommandsRaiseUntilTheNextMovie) {
     ASSERT_TRUE(CreateControl());
-    const std::string movie = WriteMovie("movie.swf", swf::MovieSpec{});
+    const std::string movie = WriteMovie("movie.swf", swf::MovieOptions{});
     ASSERT_TRUE(LoadAndWait(movie, 60));
     m_flash->SetFrameNum(30);
     // Busy for twice the command time-out.
@@ -247,7 +247,7 @@ TEST_F(FlashFailures, WithoutAControlQueriesAnswerUnknownAndCommandsRaise) {
     EXPECT_EQ(m_flash->GetTotalFrames(), FRAME_UNKNOWN);
     EXPECT_NO_THROW(m_flash->CurrentFrame());
     EXPECT_NO_THROW(m_flash->Play());
-    EXPECT_NO_THROW(m_flash->LoadMovie(0, WriteMovie("movie.swf", swf::MovieSpec{})));
+    EXPECT_NO_THROW(m_flash->LoadMovie(0, WriteMovie("movie.swf", swf::MovieOptions{})));
     EXPECT_EQ(m_flash->GetTotalFrames(), FRAME_UNKNOWN);
     EXPECT_THROW(m_flash->Stop(), FlashError);
     EXPECT_THROW(m_flash->Rewind(), FlashError);

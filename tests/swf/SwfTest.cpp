@@ -52,14 +52,14 @@ Bytes ToZws(const Bytes& fws, bool endMarker)
     return zws;
 }
 
-struct SpecCase {
+struct MovieCase {
     const char* name;
-    swf::MovieSpec spec;
+    swf::MovieOptions options;
 };
 
-class WrittenMovie : public testing::TestWithParam<SpecCase> {};
+class WrittenMovie : public testing::TestWithParam<MovieCase> {};
 
-swf::MovieSpec Spec(int frames, double rate, int w, int h, std::uint32_t bg, swf::Script script,
+swf::MovieOptions Options(int frames, double rate, int w, int h, std::uint32_t bg, swf::Script script,
                     bool sound, bool compressed)
 {
     return {frames, rate, w, h, bg, script, sound, compressed};
@@ -67,42 +67,42 @@ swf::MovieSpec Spec(int frames, double rate, int w, int h, std::uint32_t bg, swf
 
 TEST_P(WrittenMovie, ReadsBackAsWritten)
 {
-    const auto& spec = GetParam().spec;
-    const Bytes movie = swf::WriteMovie(spec);
-    swf::MovieSpec plainSpec = spec;
-    plainSpec.compressed = false;
-    const Bytes plain = swf::WriteMovie(plainSpec);
+    const auto& options = GetParam().options;
+    const Bytes movie = swf::WriteMovie(options);
+    swf::MovieOptions plainOptions = options;
+    plainOptions.compressed = false;
+    const Bytes plain = swf::WriteMovie(plainOptions);
     for (const Bytes& variant : {movie, ToZws(plain, true), ToZws(plain, false)}) {
         const auto info = swf::ReadInfo(variant);
         ASSERT_TRUE(info);
-        EXPECT_EQ(info->stageWidth, spec.stageWidth);
-        EXPECT_EQ(info->stageHeight, spec.stageHeight);
-        EXPECT_NEAR(info->frameRate, spec.frameRate, 1.0 / 256);
-        EXPECT_EQ(info->frameCount, spec.frameCount);
-        EXPECT_EQ(info->isAs3, spec.script == swf::Script::As3);
-        EXPECT_EQ(info->version, spec.script == swf::Script::As3 ? 10 : 8);
-        EXPECT_EQ(info->backgroundRgb, spec.backgroundRgb);
+        EXPECT_EQ(info->stageWidth, options.stageWidth);
+        EXPECT_EQ(info->stageHeight, options.stageHeight);
+        EXPECT_NEAR(info->frameRate, options.frameRate, 1.0 / 256);
+        EXPECT_EQ(info->frameCount, options.frameCount);
+        EXPECT_EQ(info->isAs3, options.script == swf::Script::As3);
+        EXPECT_EQ(info->version, options.script == swf::Script::As3 ? 10 : 8);
+        EXPECT_EQ(info->backgroundRgb, options.backgroundRgb);
     }
-    EXPECT_EQ(movie[0], spec.compressed ? 'C' : 'F');
-    if (!spec.compressed) {
+    EXPECT_EQ(movie[0], options.compressed ? 'C' : 'F');
+    if (!options.compressed) {
         EXPECT_EQ(swf::ReadInfo(movie)->fileLength, movie.size());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Swf, WrittenMovie,
-    testing::Values(SpecCase{"As2Plain", Spec(60, 12, 320, 240, 0xFFFFFF, swf::Script::As2, false, false)},
-                    SpecCase{"As2CompressedSound", Spec(3, 29.97, 550, 400, 0x336699, swf::Script::As2, true, true)},
-                    SpecCase{"As3Plain", Spec(1, 24, 800, 600, 0x000000, swf::Script::As3, false, false)},
-                    SpecCase{"As3Compressed", Spec(500, 0.5, 1, 1, 0x102030, swf::Script::As3, true, true)}),
+    testing::Values(MovieCase{"As2Plain", Options(60, 12, 320, 240, 0xFFFFFF, swf::Script::As2, false, false)},
+                    MovieCase{"As2CompressedSound", Options(3, 29.97, 550, 400, 0x336699, swf::Script::As2, true, true)},
+                    MovieCase{"As3Plain", Options(1, 24, 800, 600, 0x000000, swf::Script::As3, false, false)},
+                    MovieCase{"As3Compressed", Options(500, 0.5, 1, 1, 0x102030, swf::Script::As3, true, true)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Swf, CompressedFileLengthIsTheUncompressedOne)
 {
-    swf::MovieSpec spec;
-    const Bytes plain = swf::WriteMovie(spec);
-    spec.compressed = true;
-    const Bytes packed = swf::WriteMovie(spec);
+    swf::MovieOptions options;
+    const Bytes plain = swf::WriteMovie(options);
+    options.compressed = true;
+    const Bytes packed = swf::WriteMovie(options);
     EXPECT_LT(packed.size(), plain.size());
     EXPECT_EQ(swf::ReadInfo(packed)->fileLength, plain.size());
 }

@@ -62,29 +62,29 @@ bool ParseNumber(const std::string& text, T& value, int base = 10)
 
 int Movie(const std::vector<std::string>& args)
 {
-    swf::MovieSpec spec;
+    swf::MovieOptions options;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         bool ok = true;
         if (a == "--as3") {
-            spec.script = swf::Script::As3;
+            options.script = swf::Script::As3;
         } else if (a == "--sound") {
-            spec.withSound = true;
+            options.withSound = true;
         } else if (a == "--compress") {
-            spec.compressed = true;
+            options.compressed = true;
         } else if (a == "--frames" && hasValue) {
-            ok = ParseNumber(args[++i], spec.frameCount) && spec.frameCount > 0;
+            ok = ParseNumber(args[++i], options.frameCount) && options.frameCount > 0;
         } else if (a == "--rate" && hasValue) {
-            ok = ParseNumber(args[++i], spec.frameRate) && spec.frameRate > 0 && spec.frameRate < 256;
+            ok = ParseNumber(args[++i], options.frameRate) && options.frameRate > 0 && options.frameRate < 256;
         } else if (a == "--bg" && hasValue) {
-            ok = args[++i].size() == 6 && ParseNumber(args[i], spec.backgroundRgb, 16);
+            ok = args[++i].size() == 6 && ParseNumber(args[i], options.backgroundRgb, 16);
         } else if (a == "--size" && hasValue) {
             const std::string& size = args[++i];
             const auto x = size.find('x');
-            ok = x != std::string::npos && ParseNumber(size.substr(0, x), spec.stageWidth) &&
-                 ParseNumber(size.substr(x + 1), spec.stageHeight) && spec.stageWidth > 0 &&
-                 spec.stageHeight > 0;
+            ok = x != std::string::npos && ParseNumber(size.substr(0, x), options.stageWidth) &&
+                 ParseNumber(size.substr(x + 1), options.stageHeight) && options.stageWidth > 0 &&
+                 options.stageHeight > 0;
         } else {
             ok = false;
         }
@@ -93,7 +93,7 @@ int Movie(const std::vector<std::string>& args)
             return Usage();
         }
     }
-    return Save(args[0], swf::WriteMovie(spec)) ? 0 : 1;
+    return Save(args[0], swf::WriteMovie(options)) ? 0 : 1;
 }
 
 int Bridge(const std::string& titlePath, const std::string& url, const std::string& out)
