@@ -8,6 +8,7 @@
 #include "external/skin/SkinDLL.h"
 #include "platform/Config.h"
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 #include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileFile.h"
@@ -141,9 +142,8 @@ bool CBBDlg::OnInitDialog() {
     SkinDLL_DirectUI_SetSubItemValue(this, "item.texture", g_strSkinTexture.c_str(), 1);
     platform::ShowWindow(m_browser, platform::SW_HIDE);
 
-    char status[64];
-    std::snprintf(status, sizeof status, kStatusTextFormat, RandomBetween(10000, 100000) + 90000);
-    SetDlgItemText(IDC_STATUS_TEXT, status);
+    SetDlgItemText(IDC_STATUS_TEXT,
+                   platform::Format(kStatusTextFormat, RandomBetween(10000, 100000) + 90000));
 
     m_trayIcon.Create(this, WM_TRAY_NOTIFY, kTrayTip, m_hIcon, IDR_TRAY_MENU);
 

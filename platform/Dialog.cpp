@@ -162,6 +162,8 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control, QButtonGroup*& r
     widget->setGeometry(MapDialogRect(control.x, control.y, control.cx, control.cy));
     widget->setEnabled(!(control.flags & CF_DISABLED));
     widget->setVisible(!(control.flags & CF_HIDDEN));
+    // Overlapping controls stack as in a dialog template: the earlier on top.
+    widget->lower();
     return widget;
 }
 

@@ -4,6 +4,7 @@
 
 #include "external/skin/SkinDLL.h"
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 #include "platform/Gbk.h"
 #include "platform/Window.h"
 #include "res/Strings.h"
@@ -15,22 +16,11 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 
-#include <cstdio>
 
 namespace {
 
 // Seek-bar style as the panel creates it: child, visible, reports clicks.
 constexpr unsigned kSeekBarStyle = 0x40000000u | CXScrollBar::kStyleVisible | 0x100u;
-
-std::string WatchingText(const std::string& title, int current, int total) {
-    const int size = std::snprintf(nullptr, 0, res::kPlayerWatchingFormat, title.c_str(), current,
-                                   total);
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), res::kPlayerWatchingFormat, title.c_str(), current,
-                  total);
-    text.resize(static_cast<std::size_t>(size));
-    return text;
-}
 
 }  // namespace
 
@@ -210,8 +200,10 @@ void CDlgPlayer::OnTimer(unsigned id) {
     } else if (id == m_nTitleTimer) {
         if (total - current == 1)
             current = total;
-        ShowStatus(total == FRAME_UNKNOWN ? std::string(res::kPlayerPreparing)
-                                          : WatchingText(m_strMovieTitle, current, total));
+        ShowStatus(total == FRAME_UNKNOWN
+                       ? std::string(res::kPlayerPreparing)
+                       : platform::Format(res::kPlayerWatchingFormat, m_strMovieTitle.c_str(),
+                                          current, total));
     }
 }
 

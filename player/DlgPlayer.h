@@ -5,6 +5,7 @@
 #include "player/XScrollBar.h"
 #include "platform/Dialog.h"
 #include "platform/WindowTimers.h"
+#include "res/dialogs/Dialogs.h"
 
 #include <QPointer>
 
@@ -17,17 +18,7 @@ class QLabel;
 class CDlgPlayer : public platform::CDialog {
     Q_OBJECT
 public:
-    enum Control : int {
-        IDC_FLASH_HOST = 1000,
-        IDC_BTN_OPEN = 1003,
-        IDC_BTN_PLAY = 1006,
-        IDC_BTN_PAUSE = 1009,
-        IDC_BTN_STOP = 1012,
-        IDC_BTN_FULL = 1015,
-        IDC_SEEK_PLACEHOLDER = 1016,
-        IDC_SEEK_BAR = 1018,
-        IDC_STATUS = 1020,
-    };
+    using enum res::PlayerControl;
     static constexpr unsigned IDT_PROGRESS = 100;
     static constexpr unsigned IDT_TITLE = 101;
     static constexpr int kTimerPeriodMs = 100;

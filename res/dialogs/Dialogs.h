@@ -38,6 +38,19 @@ enum MainControl : int {
     IDC_LINK_TEXT = 1040,
 };
 
+// Player panel controls (template 102).
+enum PlayerControl : int {
+    IDC_FLASH_HOST = 1000,
+    IDC_BTN_OPEN = 1003,
+    IDC_BTN_PLAY = 1006,
+    IDC_BTN_PAUSE = 1009,
+    IDC_BTN_STOP = 1012,
+    IDC_BTN_FULL = 1015,
+    IDC_SEEK_PLACEHOLDER = 1016,
+    IDC_SEEK_BAR = 1018,
+    IDC_STATUS = 1020,
+};
+
 // About box (template 100): the icon control.
 inline constexpr int IDC_ABOUT_ICON = 128;
 

@@ -47,6 +47,7 @@ Bytes ToZws(const Bytes& fws, bool endMarker)
 
     Bytes zws = {'Z', 'W', 'S', fws[3], fws[4], fws[5], fws[6], fws[7], 0, 0, 0, 0};
     SetLe32(zws, 8, static_cast<std::uint32_t>(written));
+    zws.reserve(zws.size() + 5 + written);
     zws.insert(zws.end(), props, props + 5);
     zws.insert(zws.end(), lzma.begin(), lzma.begin() + static_cast<std::ptrdiff_t>(written));
     return zws;
