@@ -5,4 +5,5 @@ here="$(dirname "$0")"
 bash "$here/install-deps.sh"
 bash "$here/build.sh"
 cd "$here/../../build"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 600
+# -noreset: the server must not restart (and refuse clients) each time its last client leaves.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure --timeout 600
