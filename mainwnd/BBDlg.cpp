@@ -21,7 +21,6 @@
 #include <QResizeEvent>
 #include <QTreeWidget>
 
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
