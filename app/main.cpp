@@ -2,11 +2,14 @@
 // variables of its own; Qt sees only the program name.
 #include "PlayerApp.h"
 
+#include "player/ShockwaveFlash.h"
+
 #include <QApplication>
 
 int main(int /*argc*/, char** argv) {
-    // The browser's process-wide settings (ConfigureWebEngineProcess) must be
-    // made here, before the application object exists, once the web pages come.
+    // The embedded browser's process-wide settings exist only before the
+    // application object does.
+    ConfigureWebEngineProcess();
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);

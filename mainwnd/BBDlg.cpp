@@ -155,8 +155,9 @@ bool CBBDlg::OnInitDialog() {
 void CBBDlg::LayoutControls() {
     const int w = width();
     const int h = height();
+    // A panel that is a window of its own (the player in full screen) keeps its place.
     const auto place = [](QWidget* window, int x, int y, int cx, int cy) {
-        if (window)
+        if (window && !window->isWindow())
             platform::MoveWindow(window, x, y, cx, cy);
     };
     place(m_pDlgPlayer, 207, 106, w - 209, h - 137);

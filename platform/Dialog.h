@@ -40,7 +40,7 @@ public:
     bool Create(QWidget* parent = nullptr);
     void EndDialog(int result);
     // Takes the window down for good (ends a modal run with -1).
-    void DestroyWindow();
+    virtual void DestroyWindow();
     bool IsWindowCreated() const { return m_created && !m_destroyed; }
 
     QWidget* GetDlgItem(int id) const;

@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include <exception>
+
 namespace platform {
 
 WindowTimers::WindowTimers(std::function<void(unsigned id)> onTimer)
@@ -13,7 +15,13 @@ void WindowTimers::SetTimer(unsigned id, int periodMs) {
     auto& timer = m_timers[id];
     if (!timer) {
         timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, [this, id] { m_onTimer(id); });
+        // As for any handler: an exception ends this tick, not the program.
+        QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
+            try {
+                m_onTimer(id);
+            } catch (const std::exception&) {
+            }
+        });
     }
     timer->start(periodMs);
 }

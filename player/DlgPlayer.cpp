@@ -104,10 +104,19 @@ void CDlgPlayer::PlayFile(std::string path) {
 }
 
 std::string CDlgPlayer::TitleFromPath(const std::string& path) {
-    auto slash = path.rfind('\\');
-    if (slash == std::string::npos)
-        slash = path.rfind('/');
-    std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Byte pairs are GBK characters: their second byte may be a backslash.
+    std::size_t backslash = std::string::npos, slash = std::string::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        if (byte >= 0x81 && byte <= 0xFE)
+            ++i;
+        else if (byte == '\\')
+            backslash = i;
+        else if (byte == '/')
+            slash = i;
+    }
+    const std::size_t separator = backslash != std::string::npos ? backslash : slash;
+    std::string title = separator == std::string::npos ? path : path.substr(separator + 1);
     if (const auto dot = title.rfind('.'); dot != std::string::npos)
         title.resize(dot);
     return title;
@@ -248,7 +257,8 @@ void CDlgPlayer::ArrangeControls() {
 
 void CDlgPlayer::ToggleFullScreen() {
     if (!m_bFullScreen) {
-        setParent(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        // A window of its own, still owned by the main window so it goes with it.
+        setParent(m_pMainWnd, Qt::Window | Qt::FramelessWindowHint);
         if (m_pMainWnd) {
             platform::ShowWindow(m_pMainWnd, platform::SW_SHOWMAXIMIZED);
             platform::ShowWindow(m_pMainWnd, platform::SW_HIDE);

@@ -32,7 +32,7 @@ public:
     void PlayFile(std::string path);
     void OnPause();
     bool IsActive() const { return m_bActive; }
-    void DestroyWindow();
+    void DestroyWindow() override;
 
     static std::string TitleFromPath(const std::string& path);
 

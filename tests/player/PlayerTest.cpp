@@ -74,6 +74,7 @@ TEST(PlayerTitle, TitleFromPath) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\cache\\song.swf", "song"}, {"/cache/a.b.swf", "a.b"}, {"/cache/小星星.swf", "小星星"},
         {"plain", "plain"},  {"/cache/noext", "noext"}, {"dir\\x/y.swf", "x/y"},
+        {"/cache/誠實的孩子.swf", "誠實的孩子"},  // 誠's second GBK byte is a backslash
     };
     for (const auto& [path, title] : cases)
         EXPECT_EQ(CDlgPlayer::TitleFromPath(path), title) << path;
