@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr const char* kSkinPassword = "8QUENTARMOLD";
-
 // Brings the running instance's main window to the front; false when none runs.
 bool ActivateRunningInstance() {
     const unsigned long found = platform::FindTopLevelWindowWithProperty(
@@ -28,7 +26,7 @@ bool ActivateRunningInstance() {
 
 void StartSkinEngine() {
     for (const char* folder : {"Themes/Vantri", "Themes/VantriBB", "Themes/changeskin"})
-        SkinDLL_LoadSkinResourceFromFolder(folder, kSkinPassword);
+        SkinDLL_LoadSkinResourceFromFolder(folder, kSkinPackagePassword);
     SkinDLL_Menu_EnableSkin(1);
     SkinDLL_EnableHookSkin(1);
 }

@@ -17,6 +17,9 @@ class QTreeWidgetItem;
 // "item.texture.11" … "item.texture.99" and "item.theme.11" … "item.theme.44".
 inline constexpr unsigned WM_SKIN_ITEM_CLICK = 6324;
 
+// The password the program's own packages are sealed with.
+inline constexpr const char* kSkinPackagePassword = "8QUENTARMOLD";
+
 int SkinDLL_LoadSkinResourceFromFolder(const char* folder, const char* password);
 int SkinDLL_Menu_EnableSkin(int enable);
 int SkinDLL_EnableHookSkin(int enable);

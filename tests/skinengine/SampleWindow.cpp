@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr const char* kPassword = "8QUENTARMOLD";
+constexpr const char* kPassword = kSkinPackagePassword;
 
 template <typename W>
 W* Place(QWidget* parent, const char* element, QRect r, const char* text = "") {

@@ -160,7 +160,7 @@ TEST_F(SkinEngineTest, RelativeFolderWithBackslashesIsTakenFromTheProgramFolder)
     std::filesystem::create_directories(base);
     std::filesystem::copy(std::filesystem::path(LALORA_PROGRAM_DIR) / "Themes" / "changeskin",
                           base / "changeskin", std::filesystem::copy_options::recursive);
-    EXPECT_EQ(SkinDLL_LoadSkinResourceFromFolder("skin-relative-test\\changeskin", "8QUENTARMOLD"),
+    EXPECT_EQ(SkinDLL_LoadSkinResourceFromFolder("skin-relative-test\\changeskin", kSkinPackagePassword),
               1);
     std::filesystem::remove_all(base);
 }

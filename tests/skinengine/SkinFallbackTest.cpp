@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kPassword = "8QUENTARMOLD";
+constexpr const char* kPassword = kSkinPackagePassword;
 
 fs::path InstalledPackage() {
     return fs::path(LALORA_PROGRAM_DIR) / "Themes" / "Vantri";

@@ -1,8 +1,9 @@
 // Draws the skin artwork and writes the three skin packages:
-//   lalora_skinpack <Themes folder> <password>
+//   lalora_skinpack <Themes folder>
 #include "Artwork.h"
 #include "PackageWriter.h"
 
+#include "external/skin/SkinDLL.h"
 #include "external/skin/SkinLooks.h"
 
 #include <QGuiApplication>
@@ -322,13 +323,13 @@ bool WriteChooserPackage(const std::filesystem::path& folder, const QByteArray& 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <Themes folder> <password>\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <Themes folder>\n", argv[0]);
         return 2;
     }
     QGuiApplication app(argc, argv);
     const std::filesystem::path themes = argv[1];
-    const QByteArray password = argv[2];
+    const QByteArray password = kSkinPackagePassword;
     const bool ok = WriteMainPackage(themes / "Vantri", password) &&
                     WritePanelsPackage(themes / "VantriBB", password) &&
                     WriteChooserPackage(themes / "changeskin", password);
